@@ -1,0 +1,61 @@
+#include "Image.h"
+#include "ErrorBox.h"
+#include "Window.h"
+
+namespace ui {
+
+const wchar_t* TImage::WindowClass() const
+{
+    return RegisterWindowClass(L"ui.TImage", WndProc);
+}
+
+void TImage::Created(const ControlSettings& settings)
+{
+    background_ = settings.background;
+    if (!settings.picture) return;
+    // A picture that cannot be decoded is reported, and the control stays blank.
+    Guarded([&] {
+        Picture.LoadFromResource(GetModuleHandleW(nullptr), settings.picture);
+        return LRESULT{};
+    });
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TImage::Paint(HWND hwnd)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    if (!dc) return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    // Only the part the picture leaves uncovered is filled, so it never flickers.
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, 0, 0, Picture.Width(), Picture.Height());
+    FillRect(dc, &client, SystemBrush(background_));
+    RestoreDC(dc, saved);
+    Guarded([&] {
+        Picture.Draw(dc, 0, 0);
+        return LRESULT{};
+    });
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK TImage::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = AttachedObject<TImage>(hwnd, message, lParam);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        if (self) {
+            self->Paint(hwnd);
+            return 0;
+        }
+        break;
+    case WM_NCHITTEST:
+        return HTTRANSPARENT; // clicks go to the form, as on any picture
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+} // namespace ui
