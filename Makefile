@@ -11,7 +11,7 @@ deps:
 
 build: deps
 	@for p in $(PRESETS); do \
-	    cmake --preset $$p >/dev/null && cmake --build --preset $$p -j2 || exit 1; \
+	    cmake --preset $$p >/dev/null && env -u MAKEFLAGS -u MFLAGS cmake --build --preset $$p -j2 || exit 1; \
 	done
 
 run: build
