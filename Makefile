@@ -3,7 +3,7 @@
 PRESETS := i686 x86_64
 WINE_PREFIX := build/x86_64/wineprefix
 
-.PHONY: all deps build run test art clean
+.PHONY: all deps build run test art release screenshots clean
 all: build
 
 deps:
@@ -22,6 +22,16 @@ test: build
 
 art:
 	@resources/art/render.sh
+
+# The 32-bit release exe and its SHA-256 in dist/.
+release: deps
+	@cmake --preset i686 >/dev/null && env -u MAKEFLAGS -u MFLAGS cmake --build --preset i686 -j2
+	@mkdir -p dist && cp build/i686/Vidange.exe dist/
+	@cd dist && sha256sum Vidange.exe | tee Vidange.exe.sha256
+
+# PNGs of the three windows in docs/.
+screenshots: build
+	@tools/with-display tools/screenshots
 
 clean:
 	rm -rf build dist

@@ -116,7 +116,7 @@ void TApplication::Run()
             break;
         }
         if (got == -1) {
-            Guarded([]() -> LRESULT { ThrowLastError(L"La boucle de messages a échoué"); });
+            ShowException(LastError(L"La boucle de messages a échoué"));
             exitCode_ = 1;
             break;
         }

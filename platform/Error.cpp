@@ -45,9 +45,14 @@ void ThrowHResult(std::wstring_view what, HRESULT hr)
     throw EPlatformError(WithCode(what, L"HRESULT ", static_cast<DWORD>(hr)));
 }
 
+EPlatformError LastError(std::wstring_view what)
+{
+    return EPlatformError(WithCode(what, L"erreur ", GetLastError()));
+}
+
 void ThrowLastError(std::wstring_view what)
 {
-    throw EPlatformError(WithCode(what, L"erreur ", GetLastError()));
+    throw LastError(what);
 }
 
 std::wstring MessageOf(const std::exception& e)

@@ -18,6 +18,8 @@ private:
 
 // "<what> (HRESULT 0x80004005 : <system text>)"
 [[noreturn]] void ThrowHResult(std::wstring_view what, HRESULT hr);
+// "<what> (erreur 0x00000005 : <system text>)", from GetLastError.
+EPlatformError LastError(std::wstring_view what);
 [[noreturn]] void ThrowLastError(std::wstring_view what);
 
 inline void CheckHResult(HRESULT hr, std::wstring_view what)

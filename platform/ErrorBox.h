@@ -2,16 +2,17 @@
 #pragma once
 #include <windows.h>
 #include <stdexcept>
+#include <type_traits>
 
 namespace ui {
 
 // Shows the exception's message in an error box captioned with the application title.
 void ShowException(const std::exception& e) noexcept;
 
-// Runs `body`; an exception is reported in the error box and `fallback` returned,
-// so the message loop goes on.
-template <class Body>
-LRESULT Guarded(Body&& body, LRESULT fallback = 0) noexcept
+// Runs `body`; an exception is reported in the error box and a default result
+// returned, so the message loop goes on.
+template <class Body, class Result = std::invoke_result_t<Body>>
+Result Guarded(Body&& body) noexcept
 {
     try {
         return body();
@@ -20,7 +21,7 @@ LRESULT Guarded(Body&& body, LRESULT fallback = 0) noexcept
     } catch (...) {
         ShowException(std::runtime_error("Erreur inattendue"));
     }
-    return fallback;
+    if constexpr (!std::is_void_v<Result>) return Result{};
 }
 
 } // namespace ui

@@ -14,10 +14,7 @@ void TImage::Created(const ControlSettings& settings)
     background_ = settings.background;
     if (!settings.picture) return;
     // A picture that cannot be decoded is reported, and the control stays blank.
-    Guarded([&] {
-        Picture.LoadFromResource(GetModuleHandleW(nullptr), settings.picture);
-        return LRESULT{};
-    });
+    Guarded([&] { Picture.LoadFromResource(GetModuleHandleW(nullptr), settings.picture); });
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -33,10 +30,7 @@ void TImage::Paint(HWND hwnd)
     ExcludeClipRect(dc, 0, 0, Picture.Width(), Picture.Height());
     FillRect(dc, &client, SystemBrush(background_));
     RestoreDC(dc, saved);
-    Guarded([&] {
-        Picture.Draw(dc, 0, 0);
-        return LRESULT{};
-    });
+    Guarded([&] { Picture.Draw(dc, 0, 0); });
     EndPaint(hwnd, &ps);
 }
 

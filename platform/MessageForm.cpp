@@ -141,10 +141,7 @@ void RunModal(HWND form, State& state)
         }
         if (got == -1) ThrowLastError(L"La boucle de messages a échoué");
         if (IsCopyShortcut(msg, form)) {
-            Guarded([&] {
-                CopyTextToClipboard(form, MessageFormClipboardText(state.caption, state.text));
-                return LRESULT{};
-            });
+            Guarded([&] { CopyTextToClipboard(form, MessageFormClipboardText(state.caption, state.text)); });
             continue;
         }
         if (!IsDialogMessageW(form, &msg)) {

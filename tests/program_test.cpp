@@ -6,6 +6,7 @@
 #include "JpegImage.h"
 #include "Modal.h"
 #include <algorithm>
+#include <commctrl.h>
 
 using namespace testing;
 
@@ -303,6 +304,50 @@ TEST_CASE("every way of closing the main window ends the program with exit code 
         CHECK(program.WaitForExit().value_or(999) == 0);
         CHECK(program.Windows().empty());
     }
+}
+
+namespace {
+
+TOKEN_ELEVATION_TYPE ElevationOf(HANDLE process)
+{
+    HANDLE token = nullptr;
+    TOKEN_ELEVATION_TYPE type{};
+    DWORD size = 0;
+    if (OpenProcessToken(process, TOKEN_QUERY, &token)) {
+        GetTokenInformation(token, TokenElevationType, &type, sizeof type, &size);
+        CloseHandle(token);
+    }
+    return type;
+}
+
+// Asks a button of another process for its ideal size, an answer only version 6
+// of the common controls gives; the SIZE lives in that process.
+bool AnswersIdealSize(const Program& program, HWND button)
+{
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, program.Id());
+    if (!process) return false;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(SIZE), MEM_COMMIT, PAGE_READWRITE);
+    const bool answered = remote && SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(remote)) != 0;
+    SIZE ideal{};
+    if (remote) {
+        ReadProcessMemory(process, remote, &ideal, sizeof ideal, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return answered && ideal.cx > 0;
+}
+
+} // namespace
+
+// The forms' icons are checked in-process: Wine answers WM_GETICON from another process with nothing.
+TEST_CASE("at run time: common controls 6 and the invoker's rights")
+{
+    Program program(kExe);
+    HWND main = program.MainWindow();
+    REQUIRE(main);
+    CHECK(AnswersIdealSize(program, ChildByText(main, L"Solution")));
+    CHECK(ElevationOf(program.Process()) == ElevationOf(GetCurrentProcess()));
+    CHECK(CloseAndWait(program, main) == 0);
 }
 
 namespace {

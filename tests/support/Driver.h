@@ -22,6 +22,8 @@ public:
     ~Program();
 
     bool Running() const;
+    DWORD Id() const { return process_.dwProcessId; }
+    HANDLE Process() const { return process_.hProcess; }
     // The exit code, or nothing if the program is still running after `ms`.
     std::optional<DWORD> WaitForExit(DWORD ms = 10000) const;
 
