@@ -1,6 +1,5 @@
 #include "Error.h"
 #include "Text.h"
-#include <cwchar>
 
 namespace ui {
 
@@ -18,14 +17,19 @@ std::wstring SystemText(DWORD code)
     return text;
 }
 
+std::wstring Hex(DWORD code)
+{
+    std::wstring hex = L"0x00000000";
+    for (size_t i = hex.size() - 1; code; --i, code >>= 4) hex[i] = L"0123456789ABCDEF"[code & 0xF];
+    return hex;
+}
+
 std::wstring WithCode(std::wstring_view what, const wchar_t* kind, DWORD code)
 {
-    wchar_t hex[16];
-    std::swprintf(hex, 16, L"0x%08lX", static_cast<unsigned long>(code));
     std::wstring text(what);
     text += L" (";
     text += kind;
-    text += hex;
+    text += Hex(code);
     if (const std::wstring system = SystemText(code); !system.empty()) {
         text += L" : ";
         text += system;
