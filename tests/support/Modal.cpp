@@ -63,7 +63,7 @@ ModalOutcome WithModalBox(const wchar_t* boxClass, const std::function<void()>& 
     const auto windows = ThreadWindows();
     Watch w{boxClass, &handle, {windows.begin(), windows.end()}, GetTickCount() + timeoutMs};
     watch = &w;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, OnTimer);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, OnTimer);
     open();
     KillTimer(nullptr, timer);
     watch = nullptr;
