@@ -3,7 +3,7 @@
 PRESETS := i686 x86_64
 WINE_PREFIX := build/x86_64/wineprefix
 
-.PHONY: all deps build run test art release screenshots clean
+.PHONY: all deps build run test art release screenshots bench clean
 all: build
 
 deps:
@@ -11,7 +11,7 @@ deps:
 
 build: deps
 	@for p in $(PRESETS); do \
-	    cmake --preset $$p >/dev/null && env -u MAKEFLAGS -u MFLAGS cmake --build --preset $$p -j2 || exit 1; \
+	    cmake --preset $$p >/dev/null && env -u MAKEFLAGS -u MFLAGS cmake --build --preset $$p -j2 -- --no-print-directory || exit 1; \
 	done
 
 run: build
@@ -25,9 +25,13 @@ art:
 
 # The 32-bit release exe and its SHA-256 in dist/.
 release: deps
-	@cmake --preset i686 >/dev/null && env -u MAKEFLAGS -u MFLAGS cmake --build --preset i686 -j2
+	@cmake --preset i686 >/dev/null && env -u MAKEFLAGS -u MFLAGS cmake --build --preset i686 -j2 -- --no-print-directory
 	@mkdir -p dist && cp build/i686/Vidange.exe dist/
 	@cd dist && sha256sum Vidange.exe | tee Vidange.exe.sha256
+
+# Start-up, response, memory and size against a bare one-window program.
+bench: build
+	@tools/with-display tools/bench
 
 # PNGs of the three windows in docs/.
 screenshots: build
