@@ -1,7 +1,7 @@
 // Times the program against the bare baseline under the same conditions,
 // alternating the two, and prints a Markdown table. Figures, not assertions.
 #include "Driver.h"
-#include "Modal.h"
+#include "WindowQueries.h"
 #include <psapi.h>
 #include <algorithm>
 #include <chrono>

@@ -20,18 +20,18 @@ void TImage::Created(const ControlSettings& settings)
 
 void TImage::Paint(HWND hwnd)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    if (!dc) return;
-    RECT client;
-    GetClientRect(hwnd, &client);
-    // Only the part the picture leaves uncovered is filled, so it never flickers.
-    const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, 0, 0, Picture.Width(), Picture.Height());
-    FillRect(dc, &client, SystemBrush(background_));
-    RestoreDC(dc, saved);
-    Guarded([&] { Picture.Draw(dc, 0, 0); });
-    EndPaint(hwnd, &ps);
+    PaintDC dc(hwnd);
+    Guarded([&] {
+        CheckWin32(dc.get(), L"Impossible de dessiner l'image");
+        RECT client;
+        CheckWin32(GetClientRect(hwnd, &client), L"Impossible de dessiner l'image");
+        // Only what the picture leaves uncovered is filled, so it never flickers.
+        const int saved = CheckWin32(SaveDC(dc.get()), L"Impossible de dessiner l'image");
+        ExcludeClipRect(dc.get(), 0, 0, Picture.Width(), Picture.Height());
+        FillRect(dc.get(), &client, SystemBrush(background_));
+        RestoreDC(dc.get(), saved);
+        Picture.Draw(dc.get(), 0, 0);
+    });
 }
 
 LRESULT CALLBACK TImage::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -10,13 +10,6 @@ using namespace testing;
 
 namespace {
 
-RECT RectInParent(HWND child)
-{
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 LOGFONTW FontOf(HWND hwnd)
 {
@@ -37,12 +30,6 @@ SIZE TextExtent(HWND hwnd)
     return extent;
 }
 
-SIZE ClientSize(HWND hwnd)
-{
-    RECT r;
-    GetClientRect(hwnd, &r);
-    return {r.right, r.bottom};
-}
 
 } // namespace
 
@@ -70,7 +57,7 @@ TEST_CASE("the main form's controls stand where the description puts them, in it
         HWND hwnd = c.control->Handle();
         REQUIRE(IsWindow(hwnd));
         CHECK(GetParent(hwnd) == Form1->Handle());
-        const RECT r = RectInParent(hwnd);
+        const RECT r = ChildRect(hwnd);
         CHECK(r.left == c.bounds.left);
         CHECK(r.top == c.bounds.top);
         if (c.label) {
@@ -161,7 +148,7 @@ TEST_CASE("the pictures are decoded at their natural sizes, in controls that cli
     CHECK(Form1->Image1.Picture.Height() == 161);
     CHECK(Form2->Image1.Picture.Width() == 602);
     CHECK(Form2->Image1.Picture.Height() == 404);
-    const RECT r = RectInParent(Form2->Image1.Handle());
+    const RECT r = ChildRect(Form2->Image1.Handle());
     CHECK(r.left == 0);
     CHECK(r.top == 0);
     CHECK(r.right == 601);
@@ -189,7 +176,7 @@ TEST_CASE("resizing a form moves and resizes none of its controls")
         EnumChildWindows(
             form->Handle(),
             [](HWND child, LPARAM list) {
-                reinterpret_cast<std::vector<RECT>*>(list)->push_back(RectInParent(child));
+                reinterpret_cast<std::vector<RECT>*>(list)->push_back(ChildRect(child));
                 return TRUE;
             },
             reinterpret_cast<LPARAM>(&before));
@@ -203,7 +190,7 @@ TEST_CASE("resizing a form moves and resizes none of its controls")
                 form->Handle(),
                 [](HWND child, LPARAM param) {
                     auto* state = reinterpret_cast<std::pair<std::vector<RECT>*, size_t*>*>(param);
-                    const RECT now = RectInParent(child), was = (*state->first)[(*state->second)++];
+                    const RECT now = ChildRect(child), was = (*state->first)[(*state->second)++];
                     CHECK(EqualRect(&now, &was));
                     return TRUE;
                 },

@@ -1,5 +1,5 @@
 #include "Driver.h"
-#include "Modal.h"
+#include "WindowQueries.h"
 #include <stdexcept>
 
 namespace testing {
@@ -109,61 +109,6 @@ HWND Program::FocusedWindow() const
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
-}
-
-HWND ChildByText(HWND parent, const std::wstring& text)
-{
-    return FindChild(parent, [&](HWND child) { return TextOf(child) == text; });
-}
-
-RECT ChildRect(HWND child)
-{
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-SIZE ClientSize(HWND hwnd)
-{
-    RECT r;
-    GetClientRect(hwnd, &r);
-    return {r.right, r.bottom};
-}
-
-std::vector<HWND> ChildWindows(HWND parent)
-{
-    std::vector<HWND> children;
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
-void RealClick(HWND hwnd)
-{
-    const SIZE size = ClientSize(hwnd);
-    RealClick(hwnd, {size.cx / 2, size.cy / 2});
-}
-
-void RealClick(HWND hwnd, POINT client)
-{
-    ClientToScreen(hwnd, &client);
-    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[3] = {};
-    for (INPUT& in : inputs) {
-        in.type = INPUT_MOUSE;
-        in.mi.dx = MulDiv(client.x, 65535, width - 1);
-        in.mi.dy = MulDiv(client.y, 65535, height - 1);
-        in.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
 }
 
 namespace {

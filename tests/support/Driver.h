@@ -1,7 +1,7 @@
 // Driving the real program from outside, as a person would: start it, find its
 // windows, click and type through the system's input queue, watch it end.
 #pragma once
-#include <windows.h>
+#include "WindowQueries.h"
 #include <functional>
 #include <optional>
 #include <string>
@@ -41,17 +41,6 @@ public:
 private:
     PROCESS_INFORMATION process_{};
 };
-
-// The child of `parent` whose text is `text`, or null.
-HWND ChildByText(HWND parent, const std::wstring& text);
-// A child's rectangle in its parent's client coordinates.
-RECT ChildRect(HWND child);
-SIZE ClientSize(HWND hwnd);
-std::vector<HWND> ChildWindows(HWND parent);
-
-// A real left click at the centre of `hwnd` (or at a client point of it).
-void RealClick(HWND hwnd);
-void RealClick(HWND hwnd, POINT client);
 
 // Sets the system's visual styles on or off for programs started from now on,
 // and puts the setting back afterwards.

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 #include <functional>
-#include <string>
+#include "WindowQueries.h"
 
 namespace testing {
 
@@ -21,14 +21,5 @@ ModalOutcome WithModalBox(const wchar_t* boxClass, const std::function<void()>& 
 
 // Dispatches this thread's messages for `ms` milliseconds.
 void PumpMessages(DWORD ms);
-
-std::wstring TextOf(HWND hwnd);
-std::wstring ClassOf(HWND hwnd);
-
-// The first child of `parent` (at any depth) that passes `test`, or null.
-HWND FindChild(HWND parent, const std::function<bool(HWND)>& test);
-
-// Real keyboard input through the system's input queue.
-void PressKey(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
 
 } // namespace testing
