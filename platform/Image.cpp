@@ -1,4 +1,5 @@
 #include "Image.h"
+#include "Error.h"
 #include "ErrorBox.h"
 #include "Window.h"
 
