@@ -252,6 +252,19 @@ TEST_CASE("\"?\" shows the one picture window, which closing only hides and whic
     CHECK(CloseAndWait(program, main) == 0);
 }
 
+TEST_CASE("a second start is a second, independent program")
+{
+    Program first(kExe), second(kExe);
+    HWND firstMain = first.MainWindow(), secondMain = second.MainWindow();
+    REQUIRE(firstMain);
+    REQUIRE(secondMain);
+    CHECK(firstMain != secondMain);
+    CHECK(CloseAndWait(first, firstMain) == 0);
+    CHECK(second.Running());
+    CHECK(IsWindowVisible(secondMain));
+    CHECK(CloseAndWait(second, secondMain) == 0);
+}
+
 TEST_CASE("the main window opens as the process was asked to start it")
 {
     struct Case {
