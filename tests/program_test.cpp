@@ -252,6 +252,23 @@ TEST_CASE("\"?\" shows the one picture window, which closing only hides and whic
     CHECK(CloseAndWait(program, main) == 0);
 }
 
+TEST_CASE("a start-up that fails is reported in the error box and ends with exit code 1")
+{
+    Program program(STARTUP_FAILURE_EXE);
+    HWND box = nullptr;
+    WaitUntil([&] {
+        for (HWND hwnd : program.Windows())
+            if (ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd)) box = hwnd;
+        return box != nullptr;
+    });
+    REQUIRE(box);
+    CHECK(TextOf(box) == L"startup_failure");
+    CHECK(FindChild(box, [](HWND c) { return TextOf(c).rfind(L"Impossible d'initialiser COM (HRESULT 0x", 0) == 0; }));
+    CHECK(program.WaitForWindow(L"V-O-K", 300) == nullptr);
+    PostMessageW(ChildByText(box, L"OK"), BM_CLICK, 0, 0);
+    CHECK(program.WaitForExit().value_or(999) == 1);
+}
+
 TEST_CASE("a second start is a second, independent program")
 {
     Program first(kExe), second(kExe);
