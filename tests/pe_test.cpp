@@ -78,6 +78,16 @@ TEST_CASE("both builds are hardened GUI programs that import only Windows' own D
     }
 }
 
+TEST_CASE("both builds carry the stack protector's handler, linked in rather than imported")
+{
+    const std::string handler = "*** stack smashing detected ***";
+    for (const Expected& e : kBuilds) {
+        CAPTURE(std::string(e.name));
+        const auto bytes = ReadBytes(e.path);
+        CHECK(std::search(bytes.begin(), bytes.end(), handler.begin(), handler.end()) != bytes.end());
+    }
+}
+
 TEST_CASE("a file that breaks a rule is caught, with the fact named")
 {
     const std::vector<std::uint8_t> original = ReadBytes(I686_EXE);
