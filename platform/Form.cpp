@@ -3,6 +3,7 @@
 #include "Error.h"
 #include "ErrorBox.h"
 #include "Window.h"
+#include <iterator>
 
 namespace ui {
 
@@ -69,7 +70,8 @@ void TForm::Show()
 {
     HWND hwnd = Handle();
     ShowWindow(hwnd, IsIconic(hwnd) ? SW_RESTORE : SW_SHOW);
-    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CheckWin32(SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE), L"Impossible d'afficher la fenêtre");
+    // Windows may keep another program in front; the form is then on top of ours only, as intended.
     SetForegroundWindow(hwnd);
 }
 
