@@ -53,14 +53,21 @@ struct Results {
     Series start, memory, box, picture, memoryAfterUse;
 };
 
+// Times the start to the visible main window, then takes the settled working set.
+HWND TimedStart(const Program& program, Clock::time_point started, const wchar_t* caption, Results& r)
+{
+    HWND main = WaitVisible(program, caption);
+    r.start.values.push_back(Milliseconds(started));
+    Sleep(200);
+    r.memory.values.push_back(PeakWorkingSetKiB(program));
+    return main;
+}
+
 void RunBare(const std::wstring& exe, Results& r)
 {
     const auto t0 = Clock::now();
     Program program(exe);
-    HWND main = WaitVisible(program, L"Bare");
-    r.start.values.push_back(Milliseconds(t0));
-    Sleep(200);
-    r.memory.values.push_back(PeakWorkingSetKiB(program));
+    HWND main = TimedStart(program, t0, L"Bare", r);
     PostMessageW(main, WM_CLOSE, 0, 0);
     program.WaitForExit();
 }
@@ -69,10 +76,7 @@ void RunVidange(const std::wstring& exe, Results& r)
 {
     const auto t0 = Clock::now();
     Program program(exe);
-    HWND main = WaitVisible(program, L"V-O-K");
-    r.start.values.push_back(Milliseconds(t0));
-    Sleep(200);
-    r.memory.values.push_back(PeakWorkingSetKiB(program));
+    HWND main = TimedStart(program, t0, L"V-O-K", r);
 
     const auto t1 = Clock::now();
     PostMessageW(ChildByText(main, L"Solution"), BM_CLICK, 0, 0);

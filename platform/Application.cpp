@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <algorithm>
 
 namespace ui {
 
@@ -82,11 +83,15 @@ HWND TApplication::OwnerForNewForm() const
     return MainFormOnTaskBar && mainForm_ ? mainForm_->Handle() : nullptr;
 }
 
+bool TApplication::IsForm(HWND hwnd) const
+{
+    return hwnd && std::any_of(forms_.begin(), forms_.end(), [&](const auto& form) { return form->Handle() == hwnd; });
+}
+
 HWND TApplication::ActiveFormHandle() const
 {
     HWND active = GetActiveWindow();
-    for (const auto& form : forms_)
-        if (form->Handle() == active) return active;
+    if (IsForm(active)) return active;
     return mainForm_ ? mainForm_->Handle() : nullptr;
 }
 
@@ -95,9 +100,7 @@ bool TApplication::IsDialogNavigation(MSG& msg) const
 {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
     HWND active = GetActiveWindow();
-    for (const auto& form : forms_)
-        if (form->Handle() == active) return IsDialogMessageW(active, &msg) != FALSE;
-    return false;
+    return IsForm(active) && IsDialogMessageW(active, &msg);
 }
 
 void TApplication::Run()

@@ -42,6 +42,7 @@ private:
     // A start-up step failed: reported, and Run will not start the loop.
     void Fail(const std::exception& e);
     HWND OwnerForNewForm() const;
+    bool IsForm(HWND hwnd) const;
     bool IsDialogNavigation(MSG& msg) const;
     void DestroyForms();
     HICON LoadIconSized(int cx, int cy, IconHandle& owned) const;

@@ -3,6 +3,7 @@
 #include "Error.h"
 #include "ErrorBox.h"
 #include "Window.h"
+#include <algorithm>
 #include <iterator>
 
 namespace ui {

@@ -1,7 +1,6 @@
 // A top-level window built from its form description.
 #pragma once
 #include "FormDescription.h"
-#include <algorithm>
 #include <vector>
 
 namespace ui {

@@ -6,6 +6,7 @@
 #include "ProgramForms.h"
 #include "ShowMessage.h"
 #include "Text.h"
+#include <algorithm>
 
 using namespace testing;
 
@@ -152,15 +153,11 @@ TEST_CASE("the box shows the same caption and text every time, and leaves nothin
         }
         ui::UseLatestCommonDialogs = true;
         PumpMessages(50);
-        int boxes = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hwnd, LPARAM count) {
-                const std::wstring cls = ClassOf(hwnd);
-                *reinterpret_cast<int*>(count) += cls == L"#32770" || cls == ui::kMessageFormClass;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&boxes));
+        const auto windows = ThreadWindows();
+        const auto boxes = std::count_if(windows.begin(), windows.end(), [](HWND hwnd) {
+            const std::wstring cls = ClassOf(hwnd);
+            return cls == kTaskDialogClass || cls == ui::kMessageFormClass;
+        });
         CHECK(boxes == 0);
         CHECK(IsWindowEnabled(Form1->Handle()));
     }

@@ -29,21 +29,7 @@ int GdiHighWater()
 size_t CountWindows()
 {
     size_t count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM total) {
-            auto* n = reinterpret_cast<size_t*>(total);
-            ++*n;
-            EnumChildWindows(
-                hwnd,
-                [](HWND, LPARAM inner) {
-                    ++*reinterpret_cast<size_t*>(inner);
-                    return TRUE;
-                },
-                total);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    for (HWND hwnd : ThreadWindows()) count += 1 + ChildWindows(hwnd).size();
     return count;
 }
 

@@ -16,19 +16,6 @@ struct Watch {
 };
 Watch* watch = nullptr;
 
-std::vector<HWND> ThreadWindows()
-{
-    std::vector<HWND> windows;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
 // Closes whatever the test left open: the OK button first, then the window itself.
 void ForceClose(HWND hwnd)
 {

@@ -113,4 +113,17 @@ void RealClick(HWND hwnd, POINT client)
     SendInput(3, inputs, sizeof(INPUT));
 }
 
+std::vector<HWND> ThreadWindows()
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 } // namespace testing

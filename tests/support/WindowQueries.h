@@ -15,6 +15,8 @@ HWND FindChild(HWND parent, const std::function<bool(HWND)>& test);
 // The child of `parent` whose text is `text`, or null.
 HWND ChildByText(HWND parent, const std::wstring& text);
 std::vector<HWND> ChildWindows(HWND parent);
+// The top-level windows of the calling thread, hidden ones too.
+std::vector<HWND> ThreadWindows();
 // A child's rectangle in its parent's client coordinates.
 RECT ChildRect(HWND child);
 SIZE ClientSize(HWND hwnd);
